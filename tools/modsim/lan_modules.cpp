@@ -1,0 +1,3 @@
+#include "lan_modules.h"
+
+int runLanModules(QCoreApplication&, const QStringList&) { return 0; }

@@ -1,0 +1,3 @@
+#include "serial_module.h"
+
+int runSerialModule(QCoreApplication&, const QStringList&) { return 0; }

@@ -10,19 +10,9 @@
 
 #include "app/ini_store.h"
 #include "lang/text_decoding.h"
+#include "test_files.h"
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 const QByteArray Sample = "; settings\n"
                           "\n"
@@ -108,7 +98,7 @@ void TestIniStore::reads() {
     QFETCH(QString, key);
     QFETCH(int, length);
     QFETCH(QString, expected);
-    put(file(), Sample);
+    QVERIFY(writeFile(file(), Sample));
     QCOMPARE(readini(file(), section, key, length), expected);
     QCOMPARE(readini(file(), section, key, length).isEmpty(), expected.isEmpty());
 }
@@ -122,7 +112,7 @@ void TestIniStore::readsGb18030AndBom_data() {
 
 void TestIniStore::readsGb18030AndBom() {
     QFETCH(QByteArray, bytes);
-    put(file(), bytes);
+    QVERIFY(writeFile(file(), bytes));
     QCOMPARE(readini(file(), "TCPIP", "text0", 20), QStringLiteral("参数区"));
 }
 
@@ -187,9 +177,9 @@ void TestIniStore::writes() {
     QFETCH(QString, key);
     QFETCH(QString, value);
     QFETCH(QByteArray, after);
-    put(file(), before);
+    QVERIFY(writeFile(file(), before));
     QVERIFY(writeini(file(), section, key, value));
-    QCOMPARE(contentOf(file()), after);
+    QCOMPARE(fileContent(file()), after);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"setting.ini"});
 }
 
@@ -197,7 +187,7 @@ void TestIniStore::writeCreatesFileAndReadsBack() {
     QVERIFY(writeini(file(), "TCPIP", "text0", "  padded  "));
     QVERIFY(writeini(file(), "SerialPorts", "COM1", "/dev/ttyUSB0"));
     QVERIFY(writeini(file(), "TCPIP", "LANG", "1"));
-    QCOMPARE(contentOf(file()),
+    QCOMPARE(fileContent(file()),
              QByteArray("[TCPIP]\ntext0=  padded  \nLANG=1\n[SerialPorts]\nCOM1=/dev/ttyUSB0\n"));
     QCOMPARE(readini(file(), "TCPIP", "text0", 20), QStringLiteral("padded"));
     QCOMPARE(readini(file(), "SerialPorts", "COM1", 260), QStringLiteral("/dev/ttyUSB0"));
@@ -216,7 +206,7 @@ void TestIniStore::failedWriteKeepsFile() {
     QString path = file();
     // Long enough that a rewrite passes the size limit below.
     const QByteArray held = "; held\n[TCPIP]\ntext0=" + QByteArray(200, 'x') + "\nLANG=1\n";
-    put(path, held);
+    QVERIFY(writeFile(path, held));
 
     if (how == "parent-file") {
         // No folder can be made below a regular file, even by root.
@@ -246,7 +236,7 @@ void TestIniStore::failedWriteKeepsFile() {
         QFile::setPermissions(target, perms);
         QVERIFY(!written);
     }
-    QCOMPARE(contentOf(file()), held);
+    QCOMPARE(fileContent(file()), held);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"setting.ini"});
 }
 

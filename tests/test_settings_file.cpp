@@ -12,19 +12,9 @@
 #include "app/settings_file.h"
 #include "config/parameter_panel.h"
 #include "form_fixture.h"
+#include "test_files.h"
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 QString iniPath(FormFixture& fx) {
     return fx.exeFile(QStringLiteral("setting.ini"));
@@ -89,7 +79,7 @@ void TestSettingsFile::exitWritesNothing() {
     FormFixture fx;
     QVERIFY(fx.load());
     fx.form->close();
-    const QByteArray before = contentOf(iniPath(fx));
+    const QByteArray before = fileContent(iniPath(fx));
     QVERIFY(!before.isEmpty());
 
     QVERIFY(fx.load());
@@ -97,7 +87,7 @@ void TestSettingsFile::exitWritesNothing() {
     fx.form->ui().MenuExit->trigger();
     fx.form.reset();
     QCOMPARE(fx.app.exits, 1);
-    QCOMPARE(contentOf(iniPath(fx)), before);
+    QCOMPARE(fileContent(iniPath(fx)), before);
 }
 
 void TestSettingsFile::restore_data() {
@@ -158,7 +148,7 @@ void TestSettingsFile::restore() {
     FormFixture fx;
     fx.locale.id = locale;
     if (!ini.isEmpty())
-        put(iniPath(fx), ini);
+        QVERIFY(writeFile(iniPath(fx), ini));
     QVERIFY(fx.load());
     auto& ui = fx.form->ui();
     QCOMPARE(ui.Textsets[0]->text(), text0);
@@ -169,7 +159,7 @@ void TestSettingsFile::restore() {
     QCOMPARE(int(fx.form->panel().getWorkFlag()), flags);
     QCOMPARE(ui.Text_id->text(), id);
     QCOMPARE(ui.Text_resettime->text(), resetTime);
-    QCOMPARE(contentOf(iniPath(fx)), ini); // the restore writes nothing
+    QCOMPARE(fileContent(iniPath(fx)), ini); // the restore writes nothing
 }
 
 void TestSettingsFile::saveWritesEveryKeyInOrder() {
@@ -178,7 +168,7 @@ void TestSettingsFile::saveWritesEveryKeyInOrder() {
     fx.form->ui().Textsets[3]->setText("9600");
     fx.form->ui().Text_resettime->setText("12:00:00");
     fx.form->settings().saveini();
-    QCOMPARE(contentOf(iniPath(fx)),
+    QCOMPARE(fileContent(iniPath(fx)),
              QByteArray("[TCPIP]\n"
                         "text0=192.168.0.7\ntext1=255.255.255.0\ntext2=192.168.0.201\n"
                         "text3=9600\ntext4=20108\ntext5=192.168.0.201\ntext6=8234\ntext7=mac\n"
@@ -189,7 +179,7 @@ void TestSettingsFile::saveWritesEveryKeyInOrder() {
 void TestSettingsFile::saveSkipsValueItCannotObtain() {
     FormFixture fx;
     QVERIFY(fx.load());
-    put(iniPath(fx), "[TCPIP]\nComset=13\nWorkmod=2\n");
+    QVERIFY(writeFile(iniPath(fx), "[TCPIP]\nComset=13\nWorkmod=2\n"));
     fx.form->ui().Combo2->setCurrentIndex(-1);
     fx.form->ui().Combo_workmod->setEditText("typed"); // no selection: stored as -1
     fx.form->ui().Text_id->setText("77");
@@ -249,8 +239,8 @@ void TestSettingsFile::emptiedFieldsComeBackBuiltIn() {
     fx.form->ui().Textsets[1]->clear();
     fx.form->ui().Text_id->clear();
     fx.form->close();
-    QVERIFY(contentOf(iniPath(fx)).contains("\ntext1=\n"));
-    QVERIFY(contentOf(iniPath(fx)).contains("\nId=\n"));
+    QVERIFY(fileContent(iniPath(fx)).contains("\ntext1=\n"));
+    QVERIFY(fileContent(iniPath(fx)).contains("\nId=\n"));
     QVERIFY(fx.load());
     QCOMPARE(fx.form->ui().Textsets[1]->text(), QStringLiteral("255.255.255.0"));
     QCOMPARE(fx.form->ui().Text_id->text(), QStringLiteral("0"));
@@ -268,7 +258,7 @@ void TestSettingsFile::folder() {
     QVERIFY(QDir(paths.configDir).removeRecursively());
     if (!exeUsable) {
         // Below a regular file no folder can be written, even by root.
-        put(paths.root.filePath("plain"), "x");
+        QVERIFY(writeFile(paths.root.filePath("plain"), "x"));
         paths.exeDir = paths.root.filePath("plain/exe");
         paths.configDir = paths.root.filePath("config/sbconfig");
     }

@@ -37,7 +37,8 @@ Form1::Form1(const Seams& seams, QWidget* parent)
     panel_ = std::make_unique<ParameterPanel>(ui_, lang_, *seams_.boxes, this);
     frames_ = std::make_unique<ConfigFrameCodec>(*panel_, log_, lang_);
     serial_ = std::make_unique<SerialCommands>(ui_, *seams_.serial, *frames_, log_, lang_,
-                                               *seams_.clock);
+                                               *seams_.clock,
+                                               QDir(dataDir).filePath("setting.ini"));
     lan_ = std::make_unique<LanDiscovery>(ui_, state_, *seams_.udp, *frames_, log_, lang_,
                                           *seams_.boxes, *seams_.clock, this);
     lanWrite_ = std::make_unique<LanWriteReset>(*lan_, QDir(dataDir).filePath("log.txt"));

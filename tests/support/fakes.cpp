@@ -27,9 +27,10 @@ FakeAppPaths::FakeAppPaths()
     QDir().mkpath(configDir);
 }
 
-void FakeTrayIcon::show(const QIcon&, const QString& t) {
+void FakeTrayIcon::show(const QIcon& i, const QString& t) {
     visible = true;
     ++shows;
+    icon = i;
     tip = t;
 }
 

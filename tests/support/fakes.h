@@ -72,6 +72,7 @@ public:
     bool available = true;
     bool visible = false;
     int shows = 0;
+    QIcon icon;
     QString tip;
 };
 

@@ -1,6 +1,7 @@
 #include "app/operation_log.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextCursor>
 
 namespace {
@@ -15,21 +16,27 @@ QString toPaneText(const QString& text) {
 } // namespace
 
 void OperationLog::writeLog(const QString& text, quint8 mode) {
-    if (mode == 1) {
-        // Insert at the end through a cursor of our own: the cost does not grow with the
-        // pane's length, and the user's caret and scroll position stay where they are.
-        QTextCursor cursor(pane_->document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(QStringLiteral("\n") + toPaneText(text));
-    } else {
+    if (mode == 1)
+        insertAtEnd(QStringLiteral("\n") + toPaneText(text));
+    else
         pane_->setPlainText(toPaneText(text));
-    }
 }
 
 void OperationLog::appendToLastLine(const QString& text) {
+    insertAtEnd(toPaneText(text));
+}
+
+void OperationLog::insertAtEnd(const QString& paneText) {
+    // Insert at the end through a cursor of our own: the cost does not grow with the pane's
+    // length, and the user's caret stays where it is. A view that showed the last line keeps
+    // showing it; one the user has scrolled up stays put.
+    QScrollBar* bar = pane_->verticalScrollBar();
+    const bool atEnd = bar->value() >= bar->maximum();
     QTextCursor cursor(pane_->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(toPaneText(text));
+    cursor.insertText(paneText);
+    if (atEnd)
+        bar->setValue(bar->maximum());
 }
 
 QString OperationLog::text() const {

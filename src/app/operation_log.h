@@ -17,5 +17,7 @@ public:
     QString text() const;
 
 private:
+    void insertAtEnd(const QString& paneText);
+
     QPlainTextEdit* pane_;
 };

@@ -1,6 +1,7 @@
 #include "app/window_layout.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include "app/controls.h"
@@ -66,6 +68,15 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text, R
     QCheckBox* c = place(new QCheckBox(text, parent), name, r);
     if (!tip.isEmpty())
         c->setToolTip(tip);
+    // Most boxes are only 12 px high: shrink the indicator so that it is not cut off, and
+    // keep the caption close to it so that it ends before the next box in the row.
+    const int indicator = c->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, c);
+    if (c->height() < indicator + 2) {
+        const int side = qMax(8, c->height() - 2);
+        c->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; } "
+                                        "QCheckBox::indicator { width: %1px; height: %1px; }")
+                             .arg(side));
+    }
     return c;
 }
 
@@ -114,8 +125,15 @@ const QString Help = QStringLiteral("(?)");
 
 } // namespace
 
+QFont windowFont() {
+    QFont f = QApplication::font();
+    f.setPointSize(9);
+    return f;
+}
+
 Form1Controls buildWindowLayout(QMainWindow* window) {
     Form1Controls u;
+    window->setFont(windowFont());
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
     window->setCentralWidget(client);
@@ -148,7 +166,8 @@ Form1Controls buildWindowLayout(QMainWindow* window) {
     // Frame1: the parameter panel, one row per field.
     QWidget* f1 = u.Frame1;
     auto l1 = [&](int i, const char* text, Rect r) {
-        u.Label1[i] = label(f1, familyName("Label1", i), QString::fromUtf8(text), r, Qt::AlignRight);
+        u.Label1[i] =
+            label(f1, familyName("Label1", i), QString::fromUtf8(text), r, Qt::AlignRight);
     };
     auto l2 = [&](QWidget* parent, int i, Rect r) {
         u.Label2[i] = clickLabel(parent, familyName("Label2", i), Help, r);
@@ -160,7 +179,8 @@ Form1Controls buildWindowLayout(QMainWindow* window) {
 
     l2(f1, 14, {1080, 0, 255, 255});
     l1(6, "模块工作方式：", {600, 285, 1335, 195});
-    u.Combo_workmod = place(new QComboBox(f1), QStringLiteral("Combo_workmod"), {2160, 240, 2415, 300});
+    u.Combo_workmod =
+        place(new QComboBox(f1), QStringLiteral("Combo_workmod"), {2160, 240, 2415, 300});
     u.Combo_workmod->setEditable(true);
     u.Combo_workmod->setInsertPolicy(QComboBox::NoInsert);
     u.Combo_workmod->addItems({QStringLiteral("UDP Mode"), QStringLiteral("TCP Client"),
@@ -202,8 +222,7 @@ Form1Controls buildWindowLayout(QMainWindow* window) {
     ts(f1, 9, "386072", {1440, 4320, 615, 375});
     u.Label2[3] = clickLabel(f1, familyName("Label2", 3), QStringLiteral("(?)新密码"),
                              {2160, 4380, 855, 255});
-    u.Label2[3]->setToolTip(
-        QStringLiteral("如果新密码与旧密码不同且旧密码正确，将会修改为新密码"));
+    u.Label2[3]->setToolTip(QStringLiteral("如果新密码与旧密码不同且旧密码正确，将会修改为新密码"));
     ts(f1, 10, "386072", {3000, 4320, 615, 375});
     ts(f1, 7, "mac", {3840, 4320, 615, 315});
     u.Textsets[7]->setVisible(false);
@@ -217,33 +236,34 @@ Form1Controls buildWindowLayout(QMainWindow* window) {
 
     // Frame4: operations on the computer only.
     l2(u.Frame4, 9, {840, 0, 255, 255});
-    u.Command_default = button(u.Frame4, "Command_default", QStringLiteral("载入默认"),
-                               {120, 240, 1335, 375});
-    u.Command_saveset = button(u.Frame4, "Command_saveset", QStringLiteral("暂存参数"),
-                               {1640, 240, 1335, 375});
+    u.Command_default =
+        button(u.Frame4, "Command_default", QStringLiteral("载入默认"), {120, 240, 1335, 375});
+    u.Command_saveset =
+        button(u.Frame4, "Command_saveset", QStringLiteral("暂存参数"), {1640, 240, 1335, 375});
 
     // Frame5: operations over the serial port.
     l2(u.Frame5, 8, {1320, 0, 255, 255});
-    u.Label1[9] = label(u.Frame5, familyName("Label1", 9), QStringLiteral("设置时使用COM口(数字)："),
-                        {120, 360, 2295, 195});
+    u.Label1[9] = label(u.Frame5, familyName("Label1", 9),
+                        QStringLiteral("设置时使用COM口(数字)："), {120, 360, 2295, 195});
     ts(u.Frame5, 8, "1", {2280, 240, 240, 360}, Qt::AlignHCenter);
     l2(u.Frame5, 7, {2760, 240, 255, 255});
-    u.Command_read = button(u.Frame5, "Command_read", QStringLiteral("串口读取配置"),
-                            {140, 720, 1335, 375});
-    u.Command_set = button(u.Frame5, "Command_set", QStringLiteral("通过串口设置"),
-                           {1640, 720, 1335, 375});
+    u.Command_read =
+        button(u.Frame5, "Command_read", QStringLiteral("串口读取配置"), {140, 720, 1335, 375});
+    u.Command_set =
+        button(u.Frame5, "Command_set", QStringLiteral("通过串口设置"), {1640, 720, 1335, 375});
 
     // Frame3: operations over the network.
     l2(u.Frame3, 10, {1320, 0, 255, 255});
-    u.Command_search = button(u.Frame3, "Command_search", QStringLiteral("通过网络搜索"),
-                              {140, 240, 1335, 375});
-    u.Command_netset = button(u.Frame3, "Command_netset", QStringLiteral("通过网络设置"),
-                              {1640, 240, 1335, 375});
+    u.Command_search =
+        button(u.Frame3, "Command_search", QStringLiteral("通过网络搜索"), {140, 240, 1335, 375});
+    u.Command_netset =
+        button(u.Frame3, "Command_netset", QStringLiteral("通过网络设置"), {1640, 240, 1335, 375});
     u.List1 = place(new QListWidget(u.Frame3), QStringLiteral("List1"), {240, 720, 2655, 3480});
     u.List1->setSelectionMode(QAbstractItemView::SingleSelection);
     u.List1->addItem(QStringLiteral("  模块设备IP : MAC地址"));
-    u.Label5 = label(u.Frame3, QStringLiteral("Label5"), QStringLiteral("双击搜索到的设备可以读取配置"),
-                     {120, 4320, 2985, 255}, Qt::AlignHCenter);
+    u.Label5 =
+        label(u.Frame3, QStringLiteral("Label5"), QStringLiteral("双击搜索到的设备可以读取配置"),
+              {120, 4320, 2985, 255}, Qt::AlignHCenter);
     u.Check_autoread = checkBox(u.Frame3, QStringLiteral("Check_autoread"),
                                 QStringLiteral("搜索到设备后自动读取配置"), {360, 4560, 2535, 375});
     u.Check_autoread->setChecked(true);
@@ -255,10 +275,11 @@ Form1Controls buildWindowLayout(QMainWindow* window) {
                      {240, 200, 3015, 255}, Qt::AlignHCenter);
     u.Command_reset = button(u.Frame7, "Command_reset", QStringLiteral("复位网内所有模块"),
                              {120, 240, 1695, 375});
-    u.Text_resettime = textBox(u.Frame7, QStringLiteral("Text_resettime"),
-                               QStringLiteral("23:59:59"), {2040, 240, 1215, 375}, Qt::AlignHCenter);
-    u.Command_rv = button(u.Frame9, "Command_rv", QStringLiteral("通过串口读取版本"),
-                          {120, 240, 1695, 375});
+    u.Text_resettime =
+        textBox(u.Frame7, QStringLiteral("Text_resettime"), QStringLiteral("23:59:59"),
+                {2040, 240, 1215, 375}, Qt::AlignHCenter);
+    u.Command_rv =
+        button(u.Frame9, "Command_rv", QStringLiteral("通过串口读取版本"), {120, 240, 1695, 375});
     u.Label_ver = label(u.Frame9, QStringLiteral("Label_ver"), QStringLiteral("Ver"),
                         {2040, 240, 1215, 375}, Qt::AlignHCenter);
     l2(u.Frame11, 15, {360, 0, 255, 255});
@@ -278,17 +299,19 @@ Form1Controls buildWindowLayout(QMainWindow* window) {
     const Flag special[] = {
         {"RS485", {120, 360, 975, 180}, "RS485 enable"},
         {"RS422", {960, 360, 975, 180}, "RS422 enable"},
-        {"Reset", {1800, 360, 975, 180},
+        {"Reset",
+         {1800, 360, 975, 180},
          "When tcp client did not connect to server 30 times, restart module."},
         {"Link", {120, 840, 735, 180}, "Pin link to show if TCP has connected or not."},
         {"Index", {960, 840, 855, 180}, "TCP Server Index,4.12 or above support this function."},
-        {"rfc2217", {1800, 840, 1095, 180},
+        {"rfc2217",
+         {1800, 840, 1095, 180},
          "RFC2217 change bandrate in Socket,4.13 support this function."},
     };
     for (int i = 0; i < 6; ++i)
-        u.Check_flag[i + 2] = checkBox(u.Frame12, familyName("Check_flag", i + 2),
-                                       QLatin1String(special[i].caption), special[i].r,
-                                       QLatin1String(special[i].tip));
+        u.Check_flag[i + 2] =
+            checkBox(u.Frame12, familyName("Check_flag", i + 2), QLatin1String(special[i].caption),
+                     special[i].r, QLatin1String(special[i].tip));
 
     u.Textmac = multiLine(u.Frame8, "Textmac", {120, 240, 3255, 3135}, false);
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QFont>
 #include <QString>
 
 class QMainWindow;
@@ -23,15 +24,15 @@ class ClickLabel;
 // The window owns them (Qt parent-child); this struct only points at them.
 struct Form1Controls {
     // Groups.
-    QGroupBox* Frame1 = nullptr; // parameter panel
-    QGroupBox* Frame2 = nullptr; // operation log
-    QGroupBox* Frame3 = nullptr; // operations over the network
-    QGroupBox* Frame4 = nullptr; // operations on the computer
-    QGroupBox* Frame5 = nullptr; // operations over the serial port
-    QGroupBox* Frame6 = nullptr; // hint line
-    QGroupBox* Frame7 = nullptr; // LAN-wide reset
-    QGroupBox* Frame8 = nullptr; // MAC addresses found
-    QGroupBox* Frame9 = nullptr; // firmware version
+    QGroupBox* Frame1 = nullptr;  // parameter panel
+    QGroupBox* Frame2 = nullptr;  // operation log
+    QGroupBox* Frame3 = nullptr;  // operations over the network
+    QGroupBox* Frame4 = nullptr;  // operations on the computer
+    QGroupBox* Frame5 = nullptr;  // operations over the serial port
+    QGroupBox* Frame6 = nullptr;  // hint line
+    QGroupBox* Frame7 = nullptr;  // LAN-wide reset
+    QGroupBox* Frame8 = nullptr;  // MAC addresses found
+    QGroupBox* Frame9 = nullptr;  // firmware version
     QGroupBox* Frame10 = nullptr; // right column heading
     QGroupBox* Frame11 = nullptr; // module ID
     QGroupBox* Frame12 = nullptr; // special functions
@@ -94,12 +95,18 @@ struct Form1Controls {
 };
 
 // One pixel per 15 twips: the layout's unit.
-constexpr int twips(int t) { return t / 15; }
+constexpr int twips(int t) {
+    return t / 15;
+}
 
 // Client area when opened, and the full width with the right column.
 constexpr int ClientWidthTwips = 8520;
 constexpr int ClientHeightTwips = 8040;
 constexpr int FullWidthTwips = 8520 + 3495;
+
+// The window's default font: the system's face at 9 points, which the fixed-size controls
+// are made for. The application uses it too, for menus, message boxes and dialogs.
+QFont windowFont();
 
 // Builds every control at its place with its built-in text, the menus and the timers.
 // Returns the central widget that holds the groups.

@@ -4,8 +4,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -148,7 +148,12 @@ void SettingsFile::Text_resettime_LostFocus() {
 }
 
 bool SettingsFile::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_.Text_resettime && event->type() == QEvent::FocusOut)
-        Text_resettime_LostFocus();
+    // Leaving the box for another control; not a switch to another window or a menu popping
+    // up, after which the focus comes back to the box.
+    if (watched == ui_.Text_resettime && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Text_resettime_LostFocus();
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -41,7 +41,9 @@ Form1::Form1(const Seams& seams, QWidget* parent)
                                                QDir(dataDir).filePath("setting.ini"));
     lan_ = std::make_unique<LanDiscovery>(ui_, state_, *seams_.udp, *frames_, log_, lang_,
                                           *seams_.boxes, *seams_.clock, this);
-    lanWrite_ = std::make_unique<LanWriteReset>(*lan_, QDir(dataDir).filePath("log.txt"));
+    lanWrite_ = std::make_unique<LanWriteReset>(*lan_, ui_, state_, *seams_.udp, *frames_, log_,
+                                                lang_, *seams_.clock,
+                                                QDir(dataDir).filePath("log.txt"));
     settings_ = std::make_unique<SettingsFile>(QDir(dataDir).filePath("setting.ini"), ui_,
                                                *panel_, lang_, *seams_.boxes, this);
     captions_ = std::make_unique<Captions>(this, ui_, lang_, log_);

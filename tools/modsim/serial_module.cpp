@@ -11,6 +11,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "console.h"
+#include "module_config.h"
+
 namespace {
 
 constexpr char Start = 0x55;
@@ -19,38 +22,11 @@ constexpr char WriteKind = char(0xBA);
 constexpr int FrameSize = 31;
 constexpr int PayloadSize = 28;
 
-// Destination 192.168.1.201:8234, module 192.168.1.50:20108, gateway 192.168.1.1, mode 1,
-// 9600 baud, serial format 3, ID 0x0102, RS485, mask 255.255.255.0.
-const QByteArray DefaultPayload = QByteArray::fromHex("C901A8C0"
-                                                      "2A20"
-                                                      "3201A8C0"
-                                                      "8C4E"
-                                                      "0101A8C0"
-                                                      "01"
-                                                      "802500"
-                                                      "03"
-                                                      "0102"
-                                                      "04"
-                                                      "00FFFFFF");
-
 quint8 sum(const QByteArray& bytes, int from, int to) {
     quint8 s = 0;
     for (int i = from; i <= to; ++i)
         s = quint8(s + quint8(bytes.at(i)));
     return s;
-}
-
-void printLine(const char* tag, const QByteArray& bytes) {
-    std::printf("%s %s\n", tag, bytes.toHex(' ').toUpper().constData());
-    std::fflush(stdout);
-}
-
-QString optionValue(const QStringList& args, const QString& name, const QString& fallback) {
-    const QString prefix = QStringLiteral("--") + name + QLatin1Char('=');
-    for (const QString& a : args)
-        if (a.startsWith(prefix))
-            return a.mid(prefix.size());
-    return fallback;
 }
 
 bool parseAnswers(const QString& text, SerialAnswers& answers) {
@@ -176,10 +152,9 @@ int runSerialModule(QCoreApplication& app, const QStringList& args) {
     tcsetattr(slave, TCSANOW, &tio);
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
-    std::printf("%s\n", device);
-    std::fflush(stdout);
+    printText(QString::fromLocal8Bit(device));
 
-    SerialModule module(answers, DefaultPayload, version);
+    SerialModule module(answers, moduleConfig(), version);
     QSocketNotifier notifier(master, QSocketNotifier::Read);
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
         char buffer[512];
@@ -187,12 +162,12 @@ int runSerialModule(QCoreApplication& app, const QStringList& args) {
         if (n <= 0)
             return;
         for (const SerialModule::Exchange& e : module.feed(QByteArray(buffer, n))) {
-            printLine("RX", e.request);
+            printLine(QStringLiteral("RX"), e.request);
             if (e.answer.isEmpty())
                 continue;
             if (write(master, e.answer.constData(), e.answer.size()) != e.answer.size())
                 std::perror("sbconfig-modsim: write");
-            printLine("TX", e.answer);
+            printLine(QStringLiteral("TX"), e.answer);
         }
     });
     const int code = app.exec();

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -12,44 +11,9 @@
 #include "form_fixture.h"
 #include "link/serial_commands.h"
 #include "link/serial_port.h"
+#include "simulator_process.h"
 
 namespace {
-
-// The module simulator on a pseudo-terminal, ended when the test is done with it.
-class ModuleOnPty {
-public:
-    explicit ModuleOnPty(const QString& answers) {
-        process_.setProgram(QString::fromLocal8Bit(qgetenv("SBCONFIG_MODSIM")));
-        process_.setArguments({"--serial", "--answers=" + answers});
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start();
-        if (!process_.waitForStarted(5000))
-            return;
-        while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
-        }
-        device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-    ~ModuleOnPty() {
-        if (process_.state() == QProcess::NotRunning)
-            return;
-        process_.terminate(); // SIGTERM to the simulator's own PID
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    QString device() const { return device_; }
-    // The lines the simulator wrote since it printed its device: "RX …" and "TX …".
-    QStringList lines() {
-        output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
-        return output_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-private:
-    QProcess process_;
-    QString device_;
-    QString output_;
-};
 
 QString hexLine(const char* tag, const QByteArray& bytes) {
     return QString::fromLatin1(tag) + QLatin1Char(' ') +
@@ -67,7 +31,7 @@ class TestSerialPty : public QObject {
     // Declared first: the port outlives the window that uses it.
     std::unique_ptr<QtSerialPort> port;
     std::unique_ptr<FormFixture> fx;
-    std::unique_ptr<ModuleOnPty> module;
+    std::unique_ptr<SimulatorProcess> module; // prints its device first
 
     Form1Controls& ui() { return fx->form->ui(); }
     QStringList log() { return fx->form->log().text().split(QStringLiteral("\r\n")); }
@@ -75,15 +39,16 @@ class TestSerialPty : public QObject {
 
     // A window whose COM1 is a simulator answering this way.
     void start(const QString& answers) {
-        module = std::make_unique<ModuleOnPty>(answers);
-        QVERIFY2(module->device().startsWith("/dev/"), "the simulator printed no device");
+        module = std::make_unique<SimulatorProcess>(
+            SimulatorProcess::modsim(), QStringList{"--serial", "--answers=" + answers});
+        QVERIFY2(module->firstLine().startsWith("/dev/"), "the simulator printed no device");
         port = std::make_unique<QtSerialPort>();
         fx = std::make_unique<FormFixture>(false);
         fx->writeLang("; every key answers with itself\n");
         fx->seams.serial = port.get();
         QFile ini(QDir(settingsFolder(fx->paths)).filePath("setting.ini"));
         QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[SerialPorts]\r\nCOM1=" + module->device().toLocal8Bit() +
+        ini.write("[SerialPorts]\r\nCOM1=" + module->firstLine().toLocal8Bit() +
                   "\r\nCOM7=/dev/sbconfig-no-such-tty\r\n");
         ini.close();
         QVERIFY(fx->load());

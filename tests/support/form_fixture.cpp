@@ -23,7 +23,9 @@ Form1& FormFixture::create() {
     return *form;
 }
 
-bool FormFixture::load() { return create().load(); }
+bool FormFixture::load() {
+    return create().load();
+}
 
 QString FormFixture::exeFile(const QString& name) const {
     return QDir(paths.exeDir).filePath(name);

@@ -6,7 +6,9 @@
 
 #include "link/lan_write_reset.h"
 
-LanFixture::LanFixture() {
+LanFixture::LanFixture(UdpEndpoint* udp) {
+    if (udp)
+        fx.seams.udp = udp;
     fx.writeLang("; no entries\r\n");
     fx.load();
 }

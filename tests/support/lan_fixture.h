@@ -6,9 +6,10 @@
 #include "form_fixture.h"
 
 // The real window with fakes for the LAN tests, with a lang.txt of the test's own that holds
-// no entries, so that every key stands for its own text.
+// no entries, so that every key stands for its own text. A test of the real socket passes
+// its endpoint, which must outlive the fixture.
 struct LanFixture {
-    LanFixture();
+    explicit LanFixture(UdpEndpoint* udp = nullptr);
 
     Form1Controls& ui() { return fx.form->ui(); }
     FormState& state() { return fx.form->state(); }

@@ -11,6 +11,7 @@
 #include "config/parameter_panel.h"
 #include "failure_of.h"
 #include "panel_fixture.h"
+#include "typing.h"
 
 namespace {
 QString selection(const QComboBox* box) {
@@ -171,12 +172,7 @@ void TestParameterPanel::idKeys() {
     QLineEdit* id = fx.ui().Text_id;
     id->setText(start);
     id->end(false);
-    for (QChar c : keys) {
-        if (c == u'<')
-            QTest::keyClick(id, Qt::Key_Backspace);
-        else
-            QTest::keyClick(id, c.toLatin1());
-    }
+    typeKeys(id, keys);
     QCOMPARE(id->text(), result);
 }
 

@@ -25,7 +25,12 @@ public:
     State validate(QString& input, int& pos) const override;
     int maxLength() const { return max_; }
 
+protected:
+    // The field's text before the edit being validated: the field already holds the edited
+    // text while it is validated, so the last accepted or program-set text is kept here.
+    const QString& before() const { return before_; }
+
 private:
-    QLineEdit* edit_;
     int max_;
+    QString before_;
 };

@@ -67,24 +67,16 @@ protected:
 };
 
 // The typing limit of Text_id that also refuses an edit bringing in characters other than
-// digits and "." (pasting from the context menu, middle-click, drag and drop). The field
-// already holds the edited text while it is validated, so the text before the edit is kept
-// here. Texts set by the program are never refused.
+// digits and "." (pasting from the context menu, middle-click, drag and drop). Texts set by
+// the program are never refused.
 class IdTypingLimit : public TypingLimit {
 public:
-    IdTypingLimit(QLineEdit* edit, int maxLength)
-        : TypingLimit(edit, maxLength), before_(edit->text()) {
-        connect(edit, &QLineEdit::textChanged, this,
-                [this](const QString& text) { before_ = text; });
-    }
+    using TypingLimit::TypingLimit;
     State validate(QString& input, int& pos) const override {
-        if (foreignIdChars(input) > foreignIdChars(before_))
+        if (foreignIdChars(input) > foreignIdChars(before()))
             return Invalid;
         return TypingLimit::validate(input, pos);
     }
-
-private:
-    QString before_;
 };
 
 void clampToPortLimit(QLineEdit* edit, const QString& text) {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/toolkit.h"
 #include "form_fixture.h"
 #include "lang/language_table.h"
 #include "lang/text_decoding.h"
@@ -73,6 +74,8 @@ private slots:
     void lookup_data();
     void lookup();
     void manyLines();
+    void localeIdentifiers_data();
+    void localeIdentifiers();
     void localeChoice_data();
     void localeChoice();
     void languageSwitch_data();
@@ -228,6 +231,26 @@ void TestLanguageTable::manyLines() {
     QCOMPARE(table.getLangText(QStringLiteral("k39999")), QStringLiteral("b39999"));
     QCOMPARE(table.getLangText(QStringLiteral("dup")), QStringLiteral("first2"));
     QCOMPARE(table.getLangText(QStringLiteral("k40000")), QStringLiteral("k40000"));
+}
+
+void TestLanguageTable::localeIdentifiers_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("localeId");
+    QTest::newRow("zh_CN") << "zh_CN" << 2052;
+    QTest::newRow("zh_TW") << "zh_TW" << 1028;
+    QTest::newRow("zh_HK") << "zh_HK" << 3076;
+    QTest::newRow("en_US") << "en_US" << 1033;
+    QTest::newRow("en_GB") << "en_GB" << 2057;
+    QTest::newRow("de_DE") << "de_DE" << 1031;
+    QTest::newRow("sw_KE, not in the table") << "sw_KE" << 0;
+    QTest::newRow("C") << "C" << 0;
+}
+
+// The system locale as the number the language choice reads.
+void TestLanguageTable::localeIdentifiers() {
+    QFETCH(QString, locale);
+    QFETCH(int, localeId);
+    QCOMPARE(localeIdentifier(QLocale(locale)), localeId);
 }
 
 void TestLanguageTable::localeChoice_data() {

@@ -43,7 +43,6 @@ struct Options {
     QList<LanModule> modules;
     int delayMs = 0;
     int staggerMs = 5;
-    bool allAtOnce = false;
 };
 
 bool parseInt(const QString& text, int low, int high, int& value) {
@@ -76,7 +75,8 @@ bool parseOptions(const QStringList& args, Options& options) {
         !parseInt(optionValue(args, "delay", "0"), 0, 600000, options.delayMs) ||
         !parseInt(optionValue(args, "stagger", "5"), 0, 60000, options.staggerMs))
         return false;
-    options.allAtOnce = args.contains(QStringLiteral("--all-at-once"));
+    if (args.contains(QStringLiteral("--all-at-once")))
+        options.staggerMs = 0;
     const QByteArray password = passwordBytes(optionValue(args, "password", QString()));
     for (int n = 0; n < count; ++n)
         options.modules << LanModule{nthMac(mac, n), password, moduleConfig(n), quint8(version),
@@ -91,6 +91,8 @@ const char Usage[] = "usage: sbconfig-modsim [--modules=N] [--mac=HEX12] [--pass
 
 } // namespace
 
+// Written out here rather than taken from the program, so that the simulator checks what
+// the program sends instead of agreeing with it by construction.
 const QByteArray LanModules::SearchProbe =
     QByteArrayLiteral("1234567890123456789012345678901234567890");
 const QByteArray LanModules::ResetProbe =
@@ -165,14 +167,6 @@ int runLanModules(QCoreApplication& app, const QStringList& args) {
                          const LanModules::Outcome outcome = modules.handle(data);
                          for (const QString& report : outcome.reports)
                              printText(report);
-                         if (options.allAtOnce) {
-                             QTimer::singleShot(options.delayMs, &app,
-                                                [send, answers = outcome.answers] {
-                                                    for (const QByteArray& a : answers)
-                                                        send(a);
-                                                });
-                             return;
-                         }
                          for (int i = 0; i < outcome.answers.size(); ++i)
                              QTimer::singleShot(options.delayMs + i * options.staggerMs, &app,
                                                 [send, a = outcome.answers.at(i)] { send(a); });

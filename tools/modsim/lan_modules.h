@@ -44,8 +44,6 @@ public:
     // module a reset packet names takes its new password and restarts, answering nothing.
     Outcome handle(const QByteArray& datagram);
 
-    const QList<LanModule>& modules() const { return modules_; }
-
 private:
     // A set packet names a module by MAC bytes 1..5 (byte 0 is always 0 in it), a reset
     // packet by all six bytes. Returns the module, or nullptr when none has that MAC.

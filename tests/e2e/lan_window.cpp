@@ -52,10 +52,6 @@ class TestLanWindow : public QObject {
         return simAddress + QStringLiteral(" : 00") + mac.rightJustified(10, QLatin1Char('0'));
     }
 
-    static QString hex(const QByteArray& bytes) {
-        return QString::fromLatin1(bytes.toHex(' ').toUpper());
-    }
-
 private slots:
     void initTestCase() {
         if (simNetns.isEmpty() || simAddress.isEmpty() || windowAddress.isEmpty())
@@ -84,7 +80,8 @@ private slots:
         QCOMPARE(lan->deviceRows().size(), 3);
         // The probe reached the simulator once, from this namespace's address on its link.
         QCOMPARE(modules->lines("RX"),
-                 QStringList{"RX " + windowAddress + " " + hex(LanDiscovery::SearchProbe)});
+                 QStringList{"RX " + windowAddress + " " +
+                             SimulatorProcess::hex(LanDiscovery::SearchProbe)});
         QCOMPARE(modules->lines("TX").size(), 3);
     }
 
@@ -122,9 +119,9 @@ private slots:
             QVERIFY(lan->state().SetPending); // nothing answered
             return;
         }
-        QTRY_COMPARE_WITH_TIMEOUT(modules->lines("APPLIED"),
-                                  QStringList{"APPLIED 021A2B3C4D5F " + hex(frame.mid(2, 28))},
-                                  2000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            modules->lines("APPLIED"),
+            QStringList{"APPLIED 021A2B3C4D5F " + SimulatorProcess::hex(frame.mid(2, 28))}, 2000);
         QTRY_VERIFY_WITH_TIMEOUT(!lan->state().SetPending, 2000); // the answer was swallowed
         QCOMPARE(lan->deviceRows(), (QStringList{row(0), row(1)}));
         waitForWindowEnd();
@@ -155,7 +152,7 @@ private slots:
         waitForWindowEnd();
         QVERIFY(!lan->state().ResetMode);
         QCOMPARE(modules->lines("RX").first(),
-                 "RX " + windowAddress + " " + hex(LanWriteReset::ResetProbe));
+                 "RX " + windowAddress + " " + SimulatorProcess::hex(LanWriteReset::ResetProbe));
     }
 
     // Hundreds of modules answering in one burst are all listed, in the order they answered.

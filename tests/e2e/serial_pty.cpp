@@ -13,15 +13,6 @@
 #include "link/serial_port.h"
 #include "simulator_process.h"
 
-namespace {
-
-QString hexLine(const char* tag, const QByteArray& bytes) {
-    return QString::fromLatin1(tag) + QLatin1Char(' ') +
-           QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
-
-} // namespace
-
 // The real window, offscreen, with the real serial adapter, talking to the simulator over a
 // pseudo-terminal that setting.ini maps to COM1. lang.txt has no entries, so every text is
 // its own key.
@@ -92,7 +83,7 @@ private slots:
         const QByteArray frame = fx->form->frames().getConfigFrame();
         ui().Command_set->click();
         QTRY_COMPARE_WITH_TIMEOUT(lastLine(), QStringLiteral("lang_receiveAck"), 1500);
-        QCOMPARE(module->lines(), (QStringList{hexLine("RX", frame), "TX 4B"}));
+        QCOMPARE(module->lines(), (QStringList{"RX " + SimulatorProcess::hex(frame), "TX 4B"}));
         QVERIFY(!port->portOpen());
 
         ui().Textsets[0]->setText(QStringLiteral("10.0.0.1"));

@@ -26,6 +26,10 @@ QString SimulatorProcess::modsim() {
     return QString::fromLocal8Bit(qgetenv("SBCONFIG_MODSIM"));
 }
 
+QString SimulatorProcess::hex(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
 QStringList SimulatorProcess::lines() {
     output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
     return output_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -16,6 +16,8 @@ public:
 
     // The simulator as built: SBCONFIG_MODSIM, set by CTest.
     static QString modsim();
+    // Bytes as the simulator prints them: upper-case hex pairs, blank-separated.
+    static QString hex(const QByteArray& bytes);
 
     // The first line it printed, empty when it printed none in time.
     QString firstLine() const { return first_; }
